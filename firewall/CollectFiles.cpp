@@ -1,0 +1,86 @@
+#include "firewall/CollectFiles.h"
+
+#include <mbstring.h>
+
+#include <cstring>
+
+namespace {
+
+const size_t kMaxPathLength = MAX_PATH - 1;
+
+// Writes folder, one separating backslash and the suffix into the buffer.
+// FALSE, with nothing written past the buffer, when the result would not fit.
+BOOL JoinPath(char (&buffer)[MAX_PATH], const char* folder, const char* suffix)
+{
+    std::memset(buffer, 0, sizeof buffer);
+    const size_t folderLength = std::strlen(folder);
+    if (folderLength + 1 > kMaxPathLength) return FALSE;
+    std::memcpy(buffer, folder, folderLength);
+    AppendBackslash(buffer);
+    const size_t used = std::strlen(buffer);
+    const size_t suffixLength = std::strlen(suffix);
+    if (used + suffixLength > kMaxPathLength) return FALSE;
+    std::memcpy(buffer + used, suffix, suffixLength);
+    return TRUE;
+}
+
+BOOL IsDotName(const char* name)
+{
+    return _mbsnbcmp(reinterpret_cast<const unsigned char*>(name),
+                     reinterpret_cast<const unsigned char*>("."), 1) == 0;
+}
+
+}  // namespace
+
+void AppendBackslash(char* path)
+{
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(path);
+    const unsigned char* last = _mbsrchr(text, '\\');
+    const size_t length = std::strlen(path);
+    if (last && last == text + length - 1) return;
+    path[length] = '\\';
+    path[length + 1] = '\0';
+}
+
+BOOL CollectFiles(const char* folder, PathList* paths)
+{
+    char pattern[MAX_PATH];
+    if (!JoinPath(pattern, folder, "*")) return FALSE;
+
+    WIN32_FIND_DATAA record;
+    HANDLE search = FindFirstFileA(pattern, &record);
+    if (search == INVALID_HANDLE_VALUE) return FALSE;
+
+    BOOL ok = TRUE;
+    for (;;) {
+        const BOOL isFolder = (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        // ".", ".." and every folder whose name begins with a dot are skipped.
+        const BOOL skipped = isFolder && IsDotName(record.cFileName);
+        char path[MAX_PATH];
+        if (!skipped && !JoinPath(path, folder, record.cFileName)) {
+            // Too long to name: the tree cannot be walked in full.
+            ok = FALSE;
+            break;
+        }
+        if (skipped) {
+            // nothing to list or walk
+        } else if (!isFolder) {
+            paths->push_back(path);
+        } else {
+            // The subfolder's own search pattern needs its backslash and "*".
+            if (std::strlen(path) + 2 > kMaxPathLength) {
+                ok = FALSE;
+                break;
+            }
+            AppendBackslash(path);
+            if (!CollectFiles(path, paths)) {
+                ok = FALSE;
+                break;
+            }
+            paths->push_back(path);
+        }
+        if (!FindNextFileA(search, &record) && GetLastError() != ERROR_MORE_DATA) break;
+    }
+    FindClose(search);
+    return ok;
+}
