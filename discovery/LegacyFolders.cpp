@@ -51,10 +51,10 @@ void CollectEnumeratedFolders(CStringArray& folders)
 
     LONG result = ERROR_SUCCESS;
     for (DWORD index = 0;; ++index) {
+        // Both sizes are set anew for each call, which shrinks them; the
+        // text ends within the data returned, so the buffers need no clearing.
         char name[kNameBufferSize];
         BYTE data[REG_STRING_BUFFER_SIZE];
-        std::memset(name, 0, sizeof name);
-        std::memset(data, 0, sizeof data);
         DWORD nameSize = sizeof name;
         DWORD dataSize = sizeof data;
         result = RegEnumValueA(key, index, name, &nameSize, nullptr, nullptr, data, &dataSize);
