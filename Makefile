@@ -1,8 +1,9 @@
 # make test  - installs what is missing (as root), builds, runs every test
+# make bench - times the folder exclusion on a large tree (BENCH_FILES=100000)
 BUILD ?= build
 TOOLCHAIN := cmake/i686-w64-mingw32.cmake
 
-.PHONY: all deps configure build test clean
+.PHONY: all deps configure build test bench clean
 
 all: build
 
@@ -17,6 +18,11 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+
+# ExcludeFolder on 100,000 files next to a bare walk and bare registry writes
+bench: build
+	@cmake --build $(BUILD) --target exclusion_bench
+	@$(BUILD)/wine-run $(BUILD)/bench/exclusion_bench.exe $(BENCH_FILES)
 
 clean:
 	rm -rf $(BUILD)

@@ -8,19 +8,28 @@ namespace {
 
 const size_t kMaxPathLength = MAX_PATH - 1;
 
-// Writes folder, one separating backslash and the suffix into the buffer.
-// FALSE, with nothing written past the buffer, when the result would not fit.
-BOOL JoinPath(char (&buffer)[MAX_PATH], const char* folder, const char* suffix)
+// Writes the folder with one trailing backslash into the buffer; FALSE when
+// it would not fit.
+BOOL FolderPrefix(char (&buffer)[MAX_PATH], const char* folder, size_t* length)
 {
     std::memset(buffer, 0, sizeof buffer);
     const size_t folderLength = std::strlen(folder);
     if (folderLength + 1 > kMaxPathLength) return FALSE;
     std::memcpy(buffer, folder, folderLength);
     AppendBackslash(buffer);
-    const size_t used = std::strlen(buffer);
-    const size_t suffixLength = std::strlen(suffix);
-    if (used + suffixLength > kMaxPathLength) return FALSE;
-    std::memcpy(buffer + used, suffix, suffixLength);
+    *length = std::strlen(buffer);
+    return TRUE;
+}
+
+// Writes prefix + name into the buffer; FALSE, with nothing written past
+// the buffer, when the result would not fit.
+BOOL JoinPath(char (&buffer)[MAX_PATH], const char* prefix, size_t prefixLength, const char* name)
+{
+    const size_t nameLength = std::strlen(name);
+    if (prefixLength + nameLength > kMaxPathLength) return FALSE;
+    std::memset(buffer, 0, sizeof buffer);
+    std::memcpy(buffer, prefix, prefixLength);
+    std::memcpy(buffer + prefixLength, name, nameLength);
     return TRUE;
 }
 
@@ -44,8 +53,13 @@ void AppendBackslash(char* path)
 
 BOOL CollectFiles(const char* folder, PathList* paths)
 {
+    // The folder with its backslash, built once: every entry begins with it.
+    char prefix[MAX_PATH];
+    size_t prefixLength = 0;
     char pattern[MAX_PATH];
-    if (!JoinPath(pattern, folder, "*")) return FALSE;
+    if (!FolderPrefix(prefix, folder, &prefixLength) ||
+        !JoinPath(pattern, prefix, prefixLength, "*"))
+        return FALSE;
 
     WIN32_FIND_DATAA record;
     HANDLE search = FindFirstFileA(pattern, &record);
@@ -57,7 +71,7 @@ BOOL CollectFiles(const char* folder, PathList* paths)
         // ".", ".." and every folder whose name begins with a dot are skipped.
         const BOOL skipped = isFolder && IsDotName(record.cFileName);
         char path[MAX_PATH];
-        if (!skipped && !JoinPath(path, folder, record.cFileName)) {
+        if (!skipped && !JoinPath(path, prefix, prefixLength, record.cFileName)) {
             // Too long to name: the tree cannot be walked in full.
             ok = FALSE;
             break;
