@@ -183,3 +183,13 @@ TEST_CASE_FIXTURE(FolderFixture, "FolderExists answers and leaves the current dr
         }
     }
 }
+
+TEST_CASE_FIXTURE(FolderFixture, "FolderExists is FALSE for a folder the process may not enter")
+{
+    const std::string locked = m_tree.AddFolder("Locked");
+    REQUIRE(RunUnixShell("chmod 000 '" + UnixPathOf(locked) + "'") == 0);
+    REQUIRE(_chdir(m_here.c_str()) == 0);
+    CHECK_FALSE(FolderExists(locked.c_str()));
+    CHECK(CurrentDirectory() == m_here);
+    RunUnixShell("chmod 755 '" + UnixPathOf(locked) + "'");
+}
