@@ -1,0 +1,3 @@
+#include "framework/CCommandLineInfo.h"
+
+void CCommandLineInfo::ParseParam(const char*, BOOL, BOOL) {}

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Watches the X server for windows being mapped while FwExclude.exe runs:
+# started with one or two parameters it must map none, not even for one
+# frame; started without parameters it maps its dialog (which shows that
+# the watch sees a window when there is one).
+# Usage: never-mapped.sh WINE_RUN_DISPLAY FWEXCLUDE_EXE
+set -euo pipefail
+run=${1:?wine-run-display path}; exe=${2:?FwExclude.exe path}
+display_file=$(dirname "$run")/xvfb-display
+[ -s "$display_file" ] || { echo "no test display (xvfb_start)" >&2; exit 1; }
+export DISPLAY=$(cat "$display_file")
+
+work=$(mktemp -d)
+watcher=
+cleanup() {
+  [ -n "$watcher" ] && kill "$watcher" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Every top-level window mapped on the display, in order, one id a line.
+mapped_ids() {
+  awk '/^MapNotify event/ {map = 1; next}
+       map && /window 0x/ {for (i = 1; i <= NF; i++) if ($i == "window") {w = $(i + 1); sub(",", "", w); print w}; map = 0}' \
+    "$work/events"
+}
+
+# Maps a window of our own and waits until the watcher has reported it:
+# everything mapped before it has been reported too.
+marker() {
+  xev -name fwx-marker >"$work/marker" 2>/dev/null &
+  local pid=$! id=
+  for _ in $(seq 200); do
+    id=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/marker")
+    [ -n "$id" ] && mapped_ids | grep -qx "$id" && break
+    sleep 0.05
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  mapped_ids | grep -qx "$id" || { echo "the watch does not see windows" >&2; exit 1; }
+  echo "$id"
+}
+
+# Windows mapped between two markers.
+maps_between() {
+  mapped_ids | awk -v a="$1" -v b="$2" '$0 == b {on = 0} on {n++} $0 == a {on = 1} END {print n + 0}'
+}
+
+xev -root -event substructure >"$work/events" 2>/dev/null &
+watcher=$!
+
+failed=0
+# One run with the given parameters: it must end with 0 and map nothing.
+unattended() {
+  local before after status=0 maps
+  before=$(marker)
+  timeout 60 "$run" "$exe" "$@" </dev/null >/dev/null 2>&1 || status=$?
+  after=$(marker)
+  maps=$(maps_between "$before" "$after")
+  echo "parameters [$*] ($# of them): exit status $status, windows mapped: $maps"
+  [ "$status" -eq 0 ] && [ "$maps" -eq 0 ] || failed=1
+}
+unattended MNX
+unattended MNX 'C:\TAVIRON'
+unattended WBQ ''
+unattended ''
+
+# The control: without parameters the dialog is mapped.
+before=$(marker)
+"$run" "$exe" </dev/null >/dev/null 2>&1 &
+program=$!
+seen=0
+for _ in $(seq 300); do
+  [ "$(mapped_ids | awk -v a="$before" 'on {n++} $0 == a {on = 1} END {print n + 0}')" -gt 0 ] && { seen=1; break; }
+  sleep 0.05
+done
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+echo "without parameters: dialog mapped: $seen"
+[ "$seen" -eq 1 ] || failed=1
+exit $failed
