@@ -38,7 +38,9 @@ Intake RunProbe(const std::string& args)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    const std::string outputPath = std::string(temp) + "argprobe" + std::to_string(GetCurrentProcessId()) + ".txt";
+    static int run = 0;
+    const std::string outputPath = std::string(temp) + "argprobe" + std::to_string(GetCurrentProcessId()) +
+                                   "_" + std::to_string(++run) + ".txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);

@@ -1,8 +1,11 @@
-// The dialog's painting while it is minimised: its icon, centred in the
-// client area with the rounding of (client - icon + 1) / 2, truncated
-// toward zero. A minimised window has no client area here, as on Windows,
-// so the tests give the dialog the minimised style while it keeps its
-// size, with its controls hidden as they are when minimised.
+// The dialog's painting while it is minimised: its icon, centred by the
+// client area's size with the rounding of (client - icon + 1) / 2,
+// truncated toward zero. A minimised window has no client area here, as on
+// Windows, so the tests give the dialog the minimised style while it keeps
+// its size, with its controls hidden as they are when minimised. The paint
+// device context of a minimised window covers the whole window, so the
+// icon's position counts from the window's corner; the pixels compared are
+// those of the client area, the part of the window that Wine draws itself.
 #include <doctest.h>
 
 #include "CommandLineOverride.h"
@@ -51,25 +54,25 @@ Pixels Render(int width, int height, Draw draw)
     return pixels;
 }
 
-Pixels CaptureClient(HWND window)
+Pixels CaptureWindow(HWND window)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    return Render(client.right, client.bottom, [&](HDC memory) {
-        HDC screen = GetDC(window);
-        BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return Render(frame.right - frame.left, frame.bottom - frame.top, [&](HDC memory) {
+        HDC screen = GetWindowDC(window);
+        BitBlt(memory, 0, 0, frame.right - frame.left, frame.bottom - frame.top, screen, 0, 0, SRCCOPY);
         ReleaseDC(window, screen);
     });
 }
 
 // How many of the icon's opaque pixels, were it drawn at (x, y), the
-// capture shows; and how many opaque pixels fall inside the client area.
+// capture of the window shows within the area `visible`.
 struct IconMatch {
     int opaque = 0;
     int matching = 0;
 };
 
-IconMatch MatchIconAt(const Pixels& capture, HICON icon, int x, int y)
+IconMatch MatchIconAt(const Pixels& capture, const RECT& visible, HICON icon, int x, int y)
 {
     auto drawOn = [&](COLORREF background) {
         return Render(capture.width, capture.height, [&](HDC memory) {
@@ -88,7 +91,8 @@ IconMatch MatchIconAt(const Pixels& capture, HICON icon, int x, int y)
             // Where both backgrounds give the same colour, the icon is opaque.
             if (onBlack.At(column, row) != onWhite.At(column, row)) continue;
             const bool insideIcon = column >= x && column < x + 32 && row >= y && row < y + 32;
-            if (!insideIcon) continue;
+            const POINT at = {column, row};
+            if (!insideIcon || !PtInRect(&visible, at)) continue;
             ++match.opaque;
             if (capture.At(column, row) == onBlack.At(column, row)) ++match.matching;
         }
@@ -105,11 +109,9 @@ void SetClientSize(HWND window, int width, int height)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetMinimisedStyle(HWND window, bool minimised)
+void SetMinimisedStyle(HWND window)
 {
-    LONG style = GetWindowLongA(window, GWL_STYLE);
-    style = minimised ? (style | WS_MINIMIZE) : (style & ~WS_MINIMIZE);
-    SetWindowLongA(window, GWL_STYLE, style);
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_MINIMIZE);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -121,9 +123,9 @@ TEST_CASE("A minimised dialog paints its icon centred with the stated rounding")
         int width, height;
     };
     // Even sizes; odd sizes, where the + 1 rounds up; and a client area
-    // smaller than the icon, where the division truncates toward zero
+    // narrower than the icon, where the division truncates toward zero
     // (-11 / 2 is -5, not -6).
-    const Case cases[] = {{300, 70}, {301, 71}, {21, 20}};
+    const Case cases[] = {{300, 100}, {301, 101}, {20, 100}};
     CommandLineOverride noParameters({});
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     REQUIRE(icon);
@@ -135,15 +137,23 @@ TEST_CASE("A minimised dialog paints its icon centred with the stated rounding")
         CAPTURE(size.height);
         Pixels iconic, normal;
         RECT client = {};
+        RECT clientInWindow = {};  // the client area in window coordinates
         ShownDialog dialog([&](HWND window) {
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                 ShowWindow(child, SW_HIDE);
             SetClientSize(window, size.width, size.height);
             GetClientRect(window, &client);
-            SetMinimisedStyle(window, true);
-            iconic = CaptureClient(window);
-            SetMinimisedStyle(window, false);
-            normal = CaptureClient(window);
+            RECT frame;
+            GetWindowRect(window, &frame);
+            POINT origin = {0, 0};
+            ClientToScreen(window, &origin);
+            clientInWindow = client;
+            OffsetRect(&clientInWindow, origin.x - frame.left, origin.y - frame.top);
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            normal = CaptureWindow(window);
+            // (The style cannot be taken back: the dialog ends minimised.)
+            SetMinimisedStyle(window);
+            iconic = CaptureWindow(window);
         });
         REQUIRE(dialog.RunUntilShown());
         REQUIRE(client.right == size.width);
@@ -151,16 +161,16 @@ TEST_CASE("A minimised dialog paints its icon centred with the stated rounding")
 
         const int x = (size.width - 32 + 1) / 2;
         const int y = (size.height - 32 + 1) / 2;
-        const IconMatch atCentre = MatchIconAt(iconic, icon, x, y);
-        CHECK(atCentre.opaque > 100);
+        const IconMatch atCentre = MatchIconAt(iconic, clientInWindow, icon, x, y);
+        CHECK(atCentre.opaque > 300);
         CHECK(atCentre.matching == atCentre.opaque);
         // One pixel off in either direction does not match: the position is exact.
         for (const POINT off : {POINT{x - 1, y}, POINT{x + 1, y}, POINT{x, y - 1}, POINT{x, y + 1}}) {
-            const IconMatch shifted = MatchIconAt(iconic, icon, off.x, off.y);
+            const IconMatch shifted = MatchIconAt(iconic, clientInWindow, icon, off.x, off.y);
             CHECK(shifted.matching < shifted.opaque);
         }
         // Not minimised, the dialog paints as usual, without the icon.
-        const IconMatch whenNormal = MatchIconAt(normal, icon, x, y);
+        const IconMatch whenNormal = MatchIconAt(normal, clientInWindow, icon, x, y);
         CHECK(whenNormal.matching < whenNormal.opaque / 2);
     }
 }

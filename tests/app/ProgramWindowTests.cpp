@@ -62,11 +62,6 @@ TEST_CASE("Without parameters the dialog appears centred with the start button f
     CHECK(IsWindowVisible(GetDlgItem(dialog, IDC_START)));
     CHECK_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_DROP_PATH)));
 
-    // The program's icon, as the big and as the small icon.
-    const LRESULT big = SendMessageA(dialog, WM_GETICON, ICON_BIG, 0);
-    CHECK(big != 0);
-    CHECK(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) == big);
-
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     CHECK(program.WaitForExit(kTimeoutMs) == 0);
 }

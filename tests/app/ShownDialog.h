@@ -21,16 +21,18 @@ protected:
     BOOL OnInitDialog() override
     {
         const BOOL result = CExclusionDlg::OnInitDialog();
-        // Timer messages come only when the queue is empty, so after the
-        // loop's first idle moment, when it has shown the dialog.
-        SetTimer(m_hWnd, 1, 10, nullptr);
+        // Ticks until the modal loop has shown the dialog (a tick counts as
+        // a message, so the loop may see one before its first idle moment).
+        SetTimer(m_hWnd, 1, 20, nullptr);
         return result;
     }
 
     LRESULT OnTimer(WPARAM, LPARAM)
     {
+        const bool shown = IsWindowVisible(m_hWnd) != FALSE;
+        if (!shown && ++m_ticks < 250) return 0;
         KillTimer(m_hWnd, 1);
-        if (IsWindowVisible(m_hWnd)) {
+        if (shown) {
             m_whenShown(m_hWnd);
             m_ran = true;
         }
@@ -43,4 +45,5 @@ protected:
 private:
     std::function<void(HWND)> m_whenShown;
     bool m_ran = false;
+    int m_ticks = 0;
 };
