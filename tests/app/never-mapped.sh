@@ -3,6 +3,7 @@
 # started with one or two parameters it must map none, not even for one
 # frame; started without parameters it maps its dialog (which shows that
 # the watch sees a window when there is one).
+# (xev writes line by line through stdbuf, so that the log is current.)
 # Usage: never-mapped.sh WINE_RUN_DISPLAY FWEXCLUDE_EXE
 set -euo pipefail
 run=${1:?wine-run-display path}; exe=${2:?FwExclude.exe path}
@@ -26,27 +27,30 @@ mapped_ids() {
 }
 
 # Maps a window of our own and waits until the watcher has reported it:
-# everything mapped before it has been reported too.
+# everything mapped before it has been reported too. Prints the position
+# of its map in the list of maps (X may hand out a marker's id again).
 marker() {
-  xev -name fwx-marker >"$work/marker" 2>/dev/null &
+  stdbuf -oL xev -name fwx-marker >"$work/marker" 2>/dev/null &
   local pid=$! id=
   for _ in $(seq 200); do
     id=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/marker")
-    [ -n "$id" ] && mapped_ids | grep -qx "$id" && break
+    [ -n "$id" ] && grep -qx "$id" <<<"$(mapped_ids)" && break
     sleep 0.05
   done
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
-  mapped_ids | grep -qx "$id" || { echo "the watch does not see windows" >&2; exit 1; }
-  echo "$id"
+  local ids
+  ids=$(mapped_ids)
+  grep -qx "$id" <<<"$ids" || { echo "the watch does not see windows" >&2; exit 1; }
+  grep -nx "$id" <<<"$ids" | tail -1 | cut -d: -f1
 }
 
 # Windows mapped between two markers.
 maps_between() {
-  mapped_ids | awk -v a="$1" -v b="$2" '$0 == b {on = 0} on {n++} $0 == a {on = 1} END {print n + 0}'
+  echo $(($2 - $1 - 1))
 }
 
-xev -root -event substructure >"$work/events" 2>/dev/null &
+stdbuf -oL xev -root -event substructure >"$work/events" 2>/dev/null &
 watcher=$!
 
 failed=0
@@ -71,7 +75,7 @@ before=$(marker)
 program=$!
 seen=0
 for _ in $(seq 300); do
-  [ "$(mapped_ids | awk -v a="$before" 'on {n++} $0 == a {on = 1} END {print n + 0}')" -gt 0 ] && { seen=1; break; }
+  [ "$(mapped_ids | wc -l)" -gt "$before" ] && { seen=1; break; }
   sleep 0.05
 done
 kill "$program" 2>/dev/null || true
