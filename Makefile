@@ -3,7 +3,7 @@
 BUILD ?= build
 TOOLCHAIN := cmake/i686-w64-mingw32.cmake
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build test bench clean screenshot
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 bench: build
 	@cmake --build $(BUILD) --target exclusion_bench
 	@$(BUILD)/wine-run $(BUILD)/bench/exclusion_bench.exe $(BENCH_FILES)
+
+# docs/dialog.png: the dialog as it appears, on a private Xvfb display.
+screenshot: build
+	@bash docs/screenshot.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on a Debian machine: the i686
 # mingw-w64 cross toolchain (win32 threads, nothing that Windows XP lacks),
-# 32-bit Wine, Xvfb, a Japanese locale and font, CMake and doctest.
+# 32-bit Wine, Xvfb, a Japanese locale and font, CMake and doctest, and
+# ImageMagick for the dialog screenshot (make screenshot).
 # Idempotent: quiet when everything is already there.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
-  xvfb x11-utils xdotool
+  xvfb x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic
   cmake make doctest-dev
   libcap2-bin util-linux
