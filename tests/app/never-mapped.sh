@@ -28,21 +28,28 @@ mapped_ids() {
 
 # Maps a window of our own and waits until the watcher has reported it:
 # everything mapped before it has been reported too. Prints the position
-# of its map in the list of maps (X may hand out a marker's id again).
+# of its map in the list of maps (X may hand out a marker's id again, so
+# only a map after the ones already listed counts). A marker mapped before
+# the watcher has started listening goes unseen, so it is tried again.
 marker() {
-  stdbuf -oL xev -name fwx-marker >"$work/marker" 2>/dev/null &
-  local pid=$! id=
-  for _ in $(seq 200); do
-    id=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/marker")
-    [ -n "$id" ] && grep -qx "$id" <<<"$(mapped_ids)" && break
-    sleep 0.05
+  local pid id at known
+  for _ in $(seq 20); do
+    known=$(mapped_ids | wc -l)
+    stdbuf -oL xev -name fwx-marker >"$work/marker" 2>/dev/null &
+    pid=$!
+    at=
+    for _ in $(seq 40); do
+      id=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/marker")
+      [ -n "$id" ] && at=$(mapped_ids | awk -v id="$id" -v from="$known" 'NR > from && $0 == id {print NR; exit}')
+      [ -n "$at" ] && break
+      sleep 0.05
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [ -n "$at" ]; then echo "$at"; return; fi
   done
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  local ids
-  ids=$(mapped_ids)
-  grep -qx "$id" <<<"$ids" || { echo "the watch does not see windows" >&2; exit 1; }
-  grep -nx "$id" <<<"$ids" | tail -1 | cut -d: -f1
+  echo "the watch does not see windows" >&2
+  exit 1
 }
 
 # Windows mapped between two markers.
