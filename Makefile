@@ -1,9 +1,10 @@
 # make test  - installs what is missing (as root), builds, runs every test
+# make demo  - runs the program on a small sample installation under Wine
 # make bench - times the folder exclusion on a large tree (BENCH_FILES=100000)
 BUILD ?= build
 TOOLCHAIN := cmake/i686-w64-mingw32.cmake
 
-.PHONY: all deps configure build test bench clean screenshot
+.PHONY: all deps configure build test demo bench clean screenshot
 
 all: build
 
@@ -18,6 +19,12 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+
+# Unattended runs on a sample installation, with the firewall lists before
+# and after; with a display, the dialog too.
+demo: configure
+	@cmake --build $(BUILD) --target FwExclude >/dev/null
+	@bash scripts/demo.sh $(BUILD)
 
 # ExcludeFolder on 100,000 files next to a bare walk and bare registry writes
 bench: build

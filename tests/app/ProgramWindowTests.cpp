@@ -110,11 +110,16 @@ TEST_CASE("F1 in the dialog opens nothing and changes nothing")
     CHECK(program.WaitForExit(kTimeoutMs) == 0);
 }
 
-TEST_CASE("With parameters the program ends by itself with 0")
+TEST_CASE("With parameters the program ends by itself with the run's exit status")
 {
-    for (const char* args : {"MNX", "MNX C:\\TAVIRON", "\"\""}) {
-        CAPTURE(args);
-        RunningProgram program(FwExcludeExe(), args);
-        CHECK(program.WaitForExit(kTimeoutMs) == 0);
+    // The test registry names no install folder.
+    const struct {
+        const char* args;
+        int exitCode;
+    } runs[] = {{"TLQ", 0}, {"MNX", 2}, {"MNX C:\\TAVIRON", 6}, {"\"\"", 12}};
+    for (const auto& run : runs) {
+        INFO(std::string(run.args));
+        RunningProgram program(FwExcludeExe(), run.args);
+        CHECK(program.WaitForExit(kTimeoutMs) == run.exitCode);
     }
 }

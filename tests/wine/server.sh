@@ -8,6 +8,8 @@ prefix=$(sed -n 's/^export WINEPREFIX="\([^"]*\)".*/\1/p' "$run")
 export WINEPREFIX="$prefix"
 case "$action" in
   start)
+    # A server left behind by an interrupted run would refuse a second one.
+    wineserver -k </dev/null >/dev/null 2>&1 || true
     # Like every test program (see wine-run), the server runs without the
     # capabilities that let root into a folder with mode 000: it opens files
     # and folders for its clients.
