@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
-  xvfb x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic
   cmake make doctest-dev
   libcap2-bin util-linux
