@@ -4,26 +4,44 @@
 
 #include <stdexcept>
 
+namespace {
+
+const int kFilesPerFolder = 10;
+
+// The smallest number of children a folder that fits all folders within
+// kBenchDepth levels below the root.
+int BranchingFor(int folderCount)
+{
+    for (int branching = 1;; ++branching) {
+        long long total = 0, level = 1;
+        for (int depth = 0; depth <= kBenchDepth; ++depth, level *= branching) total += level;
+        if (total >= folderCount) return branching;
+    }
+}
+
+void CreateFolder(const std::string& path)
+{
+    if (!CreateDirectoryA(path.c_str(), nullptr)) throw std::runtime_error("cannot create " + path);
+}
+
+}  // namespace
+
 BenchTree BuildBenchTree(const std::string& root, int fileCount)
 {
     BenchTree tree;
     tree.root = root;
-    const int kFilesPerFolder = 10;
-    const int kBranching = 5;
     const int folderCount = (fileCount + kFilesPerFolder - 1) / kFilesPerFolder;
+    const int branching = BranchingFor(folderCount);
 
-    // folders[i] = path, depths[i] = level; folder i's parent is (i - 1) / kBranching.
-    std::vector<std::string> folders;
-    std::vector<int> depths;
-    folders.push_back(root);
-    depths.push_back(0);
-    if (!CreateDirectoryA(root.c_str(), nullptr)) throw std::runtime_error("cannot create " + root);
+    // Folder i's parent is (i - 1) / branching: breadth-first, level by level.
+    std::vector<std::string> folders = {root};
+    std::vector<int> depths = {0};
+    CreateFolder(root);
     for (int i = 1; i < folderCount; ++i) {
-        const int parent = (i - 1) / kBranching;
+        const int parent = (i - 1) / branching;
         folders.push_back(folders[parent] + "\\d" + std::to_string(i));
         depths.push_back(depths[parent] + 1);
-        if (!CreateDirectoryA(folders.back().c_str(), nullptr))
-            throw std::runtime_error("cannot create " + folders.back());
+        CreateFolder(folders.back());
         if (depths.back() > tree.depth) tree.depth = depths.back();
     }
     for (int n = 0; n < fileCount; ++n) {
@@ -39,4 +57,22 @@ BenchTree BuildBenchTree(const std::string& root, int fileCount)
     tree.files = fileCount;
     tree.folders = folderCount;
     return tree;
+}
+
+void RemoveBenchTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA record;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &record);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = record.cFileName;
+            if (name == "." || name == "..") continue;
+            if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveBenchTree(folder + "\\" + name);
+            else
+                DeleteFileA((folder + "\\" + name).c_str());
+        } while (FindNextFileA(search, &record));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
 }

@@ -1,152 +1,223 @@
-// Times ExcludeFolder on a large tree next to its two limits, measured in
-// the same run: a bare FindFirstFileA walk of the tree, and a bare loop of
-// the same number of RegCreateKeyExA/RegSetValueExA/RegCloseKey writes.
+// Side by side, in one run, on trees of growing size: FwExclude.exe run
+// unattended with a folder parameter, its two limits (a bare search walk of
+// the same tree and a bare loop of the same registry writes), the folder
+// exclusion inside this process, and the batch file an administrator would
+// otherwise write (one reg.exe process per write).
+//
+// Usage: exclusion_bench.exe FWEXCLUDE_EXE BATCH_FILE [--rounds N]
+//        [--batch-rounds N] [--batch-max FILES] [SIZES...]
+// Batch sizes above --batch-max are extrapolated from the largest measured.
 #include "app/ExclusionApp.h"
+#include "bench/BenchClock.h"
 #include "bench/BenchTree.h"
+#include "bench/ChildProcess.h"
+#include "bench/Limits.h"
 #include "firewall/ExcludeFolder.h"
 #include "firewall/FirewallLists.h"
 
 #include <windows.h>
-#include <psapi.h>
-#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 CExclusionApp theApp;
 
 namespace {
 
-double Seconds()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+const char kTreeRoot[] = "C:\\fwx_bench";
+const char kEmptyFolder[] = "C:\\fwx_bench_empty";
+const char kBatchCopy[] = "C:\\fwx_admin.bat";  // a path without blanks for cmd
 
-int BareWalk(const std::string& folder)
-{
-    int entries = 0;
-    WIN32_FIND_DATAA record;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &record);
-    if (search == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (record.cFileName[0] == '.') continue;
-        ++entries;
-        if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            entries += BareWalk(folder + "\\" + record.cFileName);
-    } while (FindNextFileA(search, &record));
-    FindClose(search);
-    return entries;
-}
+struct Options {
+    std::string program;
+    std::string batch;
+    int rounds = 3;
+    int batchRounds = 2;
+    int batchMax = 10000;
+    std::vector<int> sizes;
+};
 
-void BareWrites(const BenchTree& tree)
+struct Result {
+    int files = 0;
+    int executables = 0;
+    int folders = 0;
+    int depth = 0;
+    double walk = 0;
+    double writes = 0;
+    double inProcess = 0;
+    double program = 0;
+    double peakMiB = 0;
+    double batch = 0;
+    bool batchMeasured = false;
+};
+
+Options ParseOptions(int argc, char** argv)
 {
-    for (const std::string& path : tree.executables) {
-        const std::string name = path.substr(path.rfind('\\') + 1);
-        const std::string data = path + ":*:Enabled:TAVIRON_" + name;
-        for (const char* list : {STANDARD_PROFILE_LIST, DOMAIN_PROFILE_LIST}) {
-            HKEY key;
-            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, list, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-                continue;
-            RegSetValueExA(key, path.c_str(), 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(data.c_str()),
-                           static_cast<DWORD>(data.size() + 1));
-            RegCloseKey(key);
-        }
+    if (argc < 3) throw std::runtime_error("usage: exclusion_bench FWEXCLUDE_EXE BATCH_FILE [options] [sizes]");
+    Options options;
+    options.program = argv[1];
+    options.batch = argv[2];
+    for (int i = 3; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--rounds" && i + 1 < argc) options.rounds = std::atoi(argv[++i]);
+        else if (arg == "--batch-rounds" && i + 1 < argc) options.batchRounds = std::atoi(argv[++i]);
+        else if (arg == "--batch-max" && i + 1 < argc) options.batchMax = std::atoi(argv[++i]);
+        else options.sizes.push_back(std::atoi(arg.c_str()));
     }
+    if (options.sizes.empty()) options.sizes = {1000, 10000, 100000};
+    return options;
 }
 
-// Shortest of `rounds` timings of `work`, each after `prepare` (untimed).
-template <typename Prepare, typename Work>
-double BestOf(int rounds, Prepare prepare, Work work)
+// Both lists hold one value per executable, or the run did not do its job.
+void CheckLists(const char* who, const BenchTree& tree)
 {
-    double best = 1e30;
+    const int expected = static_cast<int>(tree.executables.size());
+    const int standard = ValuesInList(STANDARD_PROFILE_LIST);
+    const int domain = ValuesInList(DOMAIN_PROFILE_LIST);
+    if (standard != expected || domain != expected)
+        throw std::runtime_error(std::string(who) + " wrote " + std::to_string(standard) + " and " +
+                                 std::to_string(domain) + " values, not " + std::to_string(expected));
+}
+
+ChildRun RunProgram(const Options& options, const std::string& folder, bool samplePeak)
+{
+    ClearLists();
+    const ChildRun run = RunChild("\"" + options.program + "\" MNX " + folder, samplePeak);
+    if (run.exitCode != 0)
+        throw std::runtime_error("FwExclude.exe ended with " + std::to_string(run.exitCode));
+    return run;
+}
+
+// Best time of the program over the rounds; its peak from one more run,
+// untimed, that samples it.
+ChildRun BestProgramRun(const Options& options, const std::string& folder, int rounds)
+{
+    ChildRun best;
+    best.seconds = 1e30;
     for (int round = 0; round < rounds; ++round) {
-        prepare();
-        const double start = Seconds();
-        work();
-        const double elapsed = Seconds() - start;
-        if (elapsed < best) best = elapsed;
+        const ChildRun run = RunProgram(options, folder, false);
+        if (run.seconds < best.seconds) best.seconds = run.seconds;
     }
+    best.peakWorkingSet = RunProgram(options, folder, true).peakWorkingSet;
     return best;
 }
 
-template <typename Work>
-double BestOf(int rounds, Work work)
+Result Measure(const Options& options, int fileCount)
 {
-    return BestOf(rounds, [] {}, work);
-}
+    RemoveBenchTree(kTreeRoot);
+    const double buildStart = Seconds();
+    const BenchTree tree = BuildBenchTree(kTreeRoot, fileCount);
+    Result result;
+    result.files = tree.files;
+    result.executables = static_cast<int>(tree.executables.size());
+    result.folders = tree.folders;
+    result.depth = tree.depth;
+    std::printf("\n%d files, %d executables, %d folders, %d levels below the root (built in %.1f s)\n",
+                tree.files, result.executables, tree.folders, tree.depth, Seconds() - buildStart);
 
-void ClearLists()
-{
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, STANDARD_PROFILE_LIST);
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, DOMAIN_PROFILE_LIST);
-}
+    const auto nothing = [] {};
+    result.walk = BestOf(options.rounds, nothing, [&] { BareWalk(kTreeRoot); });
+    result.writes = BestOf(options.rounds, ClearLists, [&] { BareWrites(tree); });
+    CheckLists("the bare writes", tree);
+    result.inProcess = BestOf(options.rounds, ClearLists, [&] { ExcludeFolder(kTreeRoot); });
+    CheckLists("ExcludeFolder", tree);
 
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA record;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &record);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = record.cFileName;
-            if (name == "." || name == "..") continue;
-            if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + "\\" + name);
-            else
-                DeleteFileA((folder + "\\" + name).c_str());
-        } while (FindNextFileA(search, &record));
-        FindClose(search);
+    const ChildRun program = BestProgramRun(options, kTreeRoot, options.rounds);
+    CheckLists("FwExclude.exe", tree);
+    result.program = program.seconds;
+    result.peakMiB = program.peakWorkingSet / 1048576.0;
+
+    if (fileCount <= options.batchMax) {
+        result.batch = BestOf(options.batchRounds, ClearLists, [&] {
+            const ChildRun run = RunChild(std::string("cmd.exe /c ") + kBatchCopy + " " + kTreeRoot);
+            if (run.exitCode != 0) throw std::runtime_error("the batch file failed");
+        });
+        CheckLists("the batch file", tree);
+        result.batchMeasured = true;
     }
-    RemoveDirectoryA(folder.c_str());
+    std::printf("  bare walk %.3f s, bare writes %.3f s, ExcludeFolder in process %.3f s,\n"
+                "  FwExclude.exe %.3f s (peak working set %.1f MiB)",
+                result.walk, result.writes, result.inProcess, result.program, result.peakMiB);
+    if (result.batchMeasured) std::printf(", batch file %.1f s", result.batch);
+    std::printf("\n");
+    ClearLists();
+    RemoveBenchTree(kTreeRoot);
+    return result;
+}
+
+// A straight line through the two largest sizes, read at `files`.
+double Extrapolate(const Result& a, const Result& b, double Result::*field, double files)
+{
+    const double slope = (b.*field - a.*field) / (b.files - a.files);
+    return b.*field + slope * (files - b.files);
+}
+
+void PrintSummary(const std::vector<Result>& results, double startUp, double startUpPeakMiB)
+{
+    // The batch file's cost per executable, from the largest measured size.
+    double batchPerExecutable = 0;
+    for (const Result& r : results)
+        if (r.batchMeasured) batchPerExecutable = r.batch / r.executables;
+
+    std::printf("\nFwExclude.exe on an empty folder (process start-up and end): %.3f s, peak %.1f MiB\n",
+                startUp, startUpPeakMiB);
+    std::printf("\n%9s %8s %8s %8s %8s %9s %8s %8s %9s %10s %9s\n", "files", "walk s", "writes s",
+                "limits s", "in-proc s", "program s", "prog/lim", "work/lim", "peak MiB",
+                "batch s", "batch/prog");
+    for (const Result& r : results) {
+        const double limits = r.walk + r.writes;
+        const double batch = r.batchMeasured ? r.batch : batchPerExecutable * r.executables;
+        char batchText[32];
+        std::snprintf(batchText, sizeof batchText, r.batchMeasured ? "%.1f" : "~%.0f*", batch);
+        std::printf("%9d %8.3f %8.3f %8.3f %8.3f %9.3f %8.2f %8.2f %9.1f %10s %9.0f\n", r.files,
+                    r.walk, r.writes, limits, r.inProcess, r.program, r.program / limits,
+                    (r.program - startUp) / limits, r.peakMiB, batchText, batch / r.program);
+    }
+    std::printf("prog/lim: the whole process against walk + writes; work/lim: the same less the\n"
+                "start-up above; * extrapolated from the largest size the batch file ran at\n"
+                "(%.3f s per executable).\n",
+                batchPerExecutable);
+
+    if (results.size() >= 2) {
+        const Result& a = results[results.size() - 2];
+        const Result& b = results.back();
+        std::printf("\nGrowth from %d to %d files (x%.0f): program time x%.1f, peak working set x%.1f "
+                    "(above start-up: x%.1f)\n",
+                    a.files, b.files, static_cast<double>(b.files) / a.files, b.program / a.program,
+                    b.peakMiB / a.peakMiB, (b.peakMiB - startUpPeakMiB) / (a.peakMiB - startUpPeakMiB));
+        std::printf("Linear extrapolation to 1,000,000 files: program %.0f s, peak working set %.0f MiB\n",
+                    Extrapolate(a, b, &Result::program, 1e6), Extrapolate(a, b, &Result::peakMiB, 1e6));
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int fileCount = argc > 1 ? std::atoi(argv[1]) : 100000;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string root = std::string(temp) + "fwx_bench";
-    RemoveTree(root);
+    try {
+        const Options options = ParseOptions(argc, argv);
+        if (!CopyFileA(options.batch.c_str(), kBatchCopy, FALSE))
+            throw std::runtime_error("cannot copy " + options.batch);
+        RemoveBenchTree(kEmptyFolder);
+        CreateDirectoryA(kEmptyFolder, nullptr);
+        const ChildRun startUp = BestProgramRun(options, kEmptyFolder, options.rounds);
+        RemoveDirectoryA(kEmptyFolder);
 
-    double start = Seconds();
-    const BenchTree tree = BuildBenchTree(root, fileCount);
-    std::printf("tree: %d files, %d executables, %d folders, %d levels below the root (built in %.1f s)\n",
-                tree.files, static_cast<int>(tree.executables.size()), tree.folders, tree.depth,
-                Seconds() - start);
-
-    // Best of three rounds each, the lists emptied before every round of writes.
-    const int kRounds = 3;
-    int walked = 0;
-    const double walk = BestOf(kRounds, [&] { walked = BareWalk(root); });
-    const double writes = BestOf(kRounds, ClearLists, [&] { BareWrites(tree); });
-    int count = 0;
-    const double exclusion = BestOf(kRounds, ClearLists, [&] { count = ExcludeFolder(root.c_str()); });
-
-    PROCESS_MEMORY_COUNTERS memory = {};
-    memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-
-    std::printf("bare walk:      %8.3f s  (%d entries)\n", walk, walked);
-    std::printf("bare writes:    %8.3f s  (%d writes)\n", writes,
-                static_cast<int>(2 * tree.executables.size()));
-    std::printf("ExcludeFolder:  %8.3f s  (%d executables, exit status %d)\n", exclusion, count,
-                theApp.m_nExitCode);
-    std::printf("ratio ExcludeFolder / (walk + writes): %.2f\n", exclusion / (walk + writes));
-    std::printf("peak working set: %.1f MiB, peak pagefile use: %.1f MiB\n",
-                memory.PeakWorkingSetSize / 1048576.0, memory.PeakPagefileUsage / 1048576.0);
-
-    ClearLists();
-    RemoveTree(root);
-    return count == static_cast<int>(tree.executables.size()) ? 0 : 1;
+        std::printf("best of %d rounds (the batch file: best of %d)\n", options.rounds, options.batchRounds);
+        std::vector<Result> results;
+        for (int size : options.sizes) {
+            results.push_back(Measure(options, size));
+            std::fflush(stdout);
+        }
+        PrintSummary(results, startUp.seconds, startUp.peakWorkingSet / 1048576.0);
+        DeleteFileA(kBatchCopy);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "exclusion_bench: %s\n", error.what());
+        return 1;
+    }
 }
