@@ -2,7 +2,8 @@
 # Installs what building and testing need on a Debian machine: the i686
 # mingw-w64 cross toolchain (win32 threads, nothing that Windows XP lacks),
 # 32-bit Wine, Xvfb, a Japanese locale and font, CMake and doctest, and
-# ImageMagick for the dialog screenshot (make screenshot).
+# ImageMagick for the dialog screenshot (make screenshot), and NSIS and wixl
+# for the installer examples that tests/installer builds.
 # Idempotent: quiet when everything is already there.
 set -euo pipefail
 
@@ -13,7 +14,7 @@ packages=(
   locales fonts-ipafont-gothic
   cmake make doctest-dev
   libcap2-bin util-linux
-  nsis
+  nsis wixl
 )
 
 missing=()
