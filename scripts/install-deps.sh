@@ -2,8 +2,7 @@
 # Installs what building and testing need on a Debian machine: the i686
 # mingw-w64 cross toolchain (win32 threads, nothing that Windows XP lacks),
 # 32-bit Wine, Xvfb, a Japanese locale and font, CMake and doctest, and
-# ImageMagick for the dialog screenshot (make screenshot), and NSIS and wixl
-# for the installer examples that tests/installer builds.
+# ImageMagick for the dialog screenshot (make screenshot).
 # Idempotent: quiet when everything is already there.
 set -euo pipefail
 
