@@ -174,6 +174,9 @@ TEST_CASE_FIXTURE(LegacyKeys, "an enumeration error ends the first source with 7
         {"256-byte name", std::string(256, 'm'), Text("C:\\Middle"), false},
         {"1024 bytes of data", "m", Text(text1023), true},
         {"1025 bytes of data", "m", Text(text1024), false},
+        // Binary data: Wine stores no NUL after it, whatever follows in memory.
+        {"1024 bytes without a NUL", "m", {REG_BINARY, std::string(1024, 'b')}, true},
+        {"1025 bytes without a NUL", "m", {REG_BINARY, std::string(1025, 'b')}, false},
     };
     for (const Row& row : rows) {
         Clear();
@@ -239,6 +242,12 @@ TEST_CASE_FIXTURE(LegacyKeys, "folders already covered by the list are left out"
           {REG_BINARY, std::string("C:\\Bin\0junk", 11)},
           {REG_EXPAND_SZ, std::string("C:\\Exp\\\0", 8)}},
          {"ABC", "WXYZ", "C:\\Bin", "C:\\Exp"}},
+        {"more types that are not texts",
+         {{REG_MULTI_SZ, std::string("C:\\Multi\0C:\\Second\0\0", 20)},
+          {REG_NONE, std::string("C:\\None\0", 8)},
+          {REG_QWORD, std::string("C:\\Q\0\0\0\0", 8)},
+          {REG_DWORD_BIG_ENDIAN, std::string("C:\\B", 4)}},
+         {"C:\\Multi", "C:\\None", "C:\\Q", "C:\\B"}},
     };
     for (const Row& row : rows) {
         Clear();

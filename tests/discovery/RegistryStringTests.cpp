@@ -96,6 +96,45 @@ TEST_CASE("ReadRegString ends a text stored without its NUL within the stored by
     }
 }
 
+TEST_CASE("ReadRegString takes REG_SZ alone among all value types")
+{
+    // The same bytes, a folder text with its NUL, under every type there is.
+    const std::string bytes("C:\\Apps\0", 8);
+    for (DWORD type = REG_NONE; type <= REG_QWORD; ++type) {
+        TestKey key;
+        SeedRaw(type, bytes);
+        INFO("type ", type);
+        BOOL found = FALSE;
+        CHECK(Read("Folder", &found) == (type == REG_SZ ? "C:\\Apps" : "previous"));
+        CHECK(found == (type == REG_SZ));
+    }
+}
+
+TEST_CASE("ReadRegString around the 1024-byte buffer: values of 1023 1024 and 1025 bytes")
+{
+    struct Row {
+        size_t bytes;  // of stored data
+        bool withNul;  // the last of them is the NUL
+        bool read;
+    };
+    const Row rows[] = {
+        {1023, true, true},  {1024, true, true},  {1025, true, false},
+        {1023, false, true}, {1024, false, true}, {1025, false, false},
+    };
+    for (const Row& row : rows) {
+        TestKey key;
+        const std::string text(row.withNul ? row.bytes - 1 : row.bytes, 't');
+        if (row.withNul)
+            Seed(text);
+        else
+            SetUnterminatedString(HKEY_LOCAL_MACHINE, kTestKey, "Folder", text);
+        INFO(row.bytes, " bytes ", row.withNul ? "with" : "without", " a NUL");
+        BOOL found = FALSE;
+        CHECK(Read("Folder", &found) == (row.read ? text : "previous"));
+        CHECK(found == row.read);
+    }
+}
+
 TEST_CASE("ReadRegString leaves no key open")
 {
     TestKey key;

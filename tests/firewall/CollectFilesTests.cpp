@@ -1,6 +1,7 @@
 #include <doctest.h>
 
 #include "firewall/CollectFiles.h"
+#include "tests/firewall/LongPaths.h"
 #include "tests/support/Printers.h"
 #include "tests/support/TempTree.h"
 
@@ -17,21 +18,6 @@ std::vector<std::string> Collect(const std::string& folder, BOOL* result = nullp
     const BOOL ok = CollectFiles(folder.c_str(), &paths);
     if (result) *result = ok;
     return std::vector<std::string>(paths.begin(), paths.end());
-}
-
-// A path of exactly `length` bytes below `folder`, ending in `tail`.
-std::string PathOfLength(const std::string& folder, size_t length, const std::string& tail = "")
-{
-    const size_t fill = length - folder.size() - 1 - tail.size();
-    return folder + "\\" + std::string(fill, 'n') + tail;
-}
-
-// Makes a Unix-side file or folder: Win32 "A" calls cannot name paths this long.
-void UnixMake(const std::string& command, const std::string& windowsPath)
-{
-    const std::string parent = windowsPath.substr(0, windowsPath.rfind('\\'));
-    const std::string leaf = windowsPath.substr(windowsPath.rfind('\\') + 1);
-    REQUIRE(RunUnixShell(command + " '" + UnixPathOf(parent) + "/" + leaf + "'") == 0);
 }
 
 }  // namespace
@@ -209,6 +195,23 @@ TEST_CASE("paths are bounded at 259 bytes and the walk fails rather than cut or 
         BOOL ok = TRUE;
         Collect(root, &ok);
         CHECK_FALSE(ok);
+    }
+    SUBCASE("the folder handed in is bounded like a subfolder, whatever its length")
+    {
+        const std::string fits = PathOfLength(root, 257);  // its pattern: 259 bytes
+        UnixMake("mkdir", fits);
+        const std::string tooLong = PathOfLength(root, 258);
+        UnixMake("mkdir", tooLong);
+        BOOL ok = FALSE;
+        CHECK(Collect(fits, &ok).empty());
+        CHECK(ok);
+        // The longest text a registry value can hand over, and more.
+        for (const std::string& folder : {tooLong, "C:\\" + std::string(1020, 'a'), std::string(4000, 'b')}) {
+            CAPTURE(folder.size());
+            ok = TRUE;
+            CHECK(Collect(folder, &ok).empty());
+            CHECK_FALSE(ok);
+        }
     }
     SUBCASE("a loop of folder links ends at the bound with a failure")
     {

@@ -2,6 +2,7 @@
 
 #include "app/ExitStatus.h"
 #include "firewall/ExcludeFolder.h"
+#include "tests/firewall/LongPaths.h"
 #include "tests/support/ExitStatusAccess.h"
 #include "tests/support/FirewallListsFixture.h"
 #include "tests/support/Printers.h"
@@ -121,6 +122,7 @@ TEST_CASE_FIXTURE(FirewallListsFixture, "a walk that fails writes nothing and re
         {"missing folder", tree.Path("Missing"), false},
         {"unsearchable subfolder", tree.Root(), true},
         {"loop of folder links", tree.Path("A"), false},
+        {"a registry text of 1023 bytes", "C:\\" + std::string(1020, 'a'), false},
     };
     REQUIRE(RunUnixShell("ln -s .. '" + UnixPathOf(tree.Path("A")) + "/Again'") == 0);
     for (const Case& c : cases) {
@@ -147,25 +149,80 @@ TEST_CASE_FIXTURE(FirewallListsFixture, "a successful folder leaves an earlier c
     }
 }
 
+TEST_CASE_FIXTURE(FirewallListsFixture, "an executable path at the 259-byte bound is registered whole")
+{
+    TempTree tree;
+    const std::string root = tree.AddFolder("L");
+    const std::string longest = PathOfLength(root, 259, ".exe");
+    UnixMake("touch", longest);
+    PresetExitCode(EXIT_OK);
+    CHECK(ExcludeFolder(root.c_str()) == 1);
+    CheckBothLists({longest});
+    CHECK(CurrentExitCode() == EXIT_OK);
+
+    SUBCASE("one more byte fails the walk: nothing written and 6")
+    {
+        UnixMake("touch", PathOfLength(root, 260, ".exe"));
+        FirewallListsFixture emptyLists;
+        CHECK(ExcludeFolder(root.c_str()) == 0);
+        CHECK(CurrentExitCode() == EXIT_SCAN_FAILED);
+        CHECK(FirewallListsFixture::Standard().empty());
+        CHECK(FirewallListsFixture::Domain().empty());
+    }
+}
+
+namespace {
+
+// The key above a list. Made volatile, it refuses the list itself, since
+// a volatile parent refuses a non-volatile child.
+std::string ParentOf(const char* list)
+{
+    return std::string(list, std::string(list).rfind('\\'));
+}
+
+void MakeVolatile(const std::string& keyPath)
+{
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, keyPath);
+    HKEY key;
+    REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+}  // namespace
+
 TEST_CASE_FIXTURE(FirewallListsFixture, "a list that refuses writes records 13 and the work goes on")
 {
-    // A volatile parent refuses a non-volatile child: the standard list
-    // cannot be created, the domain list can.
-    const std::string parent(kStandardList, std::string(kStandardList).rfind('\\'));
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, parent);
-    HKEY volatileKey;
-    REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr) == ERROR_SUCCESS);
-    RegCloseKey(volatileKey);
-
     TempTree tree;
     const std::vector<std::string> executables = {tree.AddFile("a.exe"), tree.AddFile("b.exe")};
-    PresetExitCode(EXIT_OK);
-    CHECK(WriteRegString(HKEY_LOCAL_MACHINE, kStandardList, "x", "y") == FALSE);
-    CHECK(ExcludeFolder(tree.Root().c_str()) == 2);
-    CHECK(CurrentExitCode() == EXIT_FIREWALL_WRITE_FAILED);
-    CHECK(FirewallListsFixture::Standard().empty());
-    CHECK(SortedByName(FirewallListsFixture::Domain()) == EntriesFor(executables));
+    struct Case {
+        const char* refused;
+        bool standard;
+        bool domain;
+    } cases[] = {
+        {"the standard-profile list", true, false},
+        {"the domain-profile list", false, true},
+        {"both lists", true, true},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.refused);
+        FirewallListsFixture emptyLists;
+        if (c.standard) MakeVolatile(ParentOf(kStandardList));
+        if (c.domain) MakeVolatile(ParentOf(kDomainList));
+        PresetExitCode(EXIT_OK);
+        CHECK(WriteRegString(HKEY_LOCAL_MACHINE, kStandardList, "x", "y") == !c.standard);
+        CHECK(WriteRegString(HKEY_LOCAL_MACHINE, kDomainList, "x", "y") == !c.domain);
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, kStandardList);
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, kDomainList);
 
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, parent);
+        // Every file is still counted, and the list that takes writes gets them all.
+        CHECK(ExcludeFolder(tree.Root().c_str()) == 2);
+        CHECK(CurrentExitCode() == EXIT_FIREWALL_WRITE_FAILED);
+        const std::vector<RegValue> written = EntriesFor(executables);
+        CHECK(SortedByName(FirewallListsFixture::Standard()) == (c.standard ? std::vector<RegValue>{} : written));
+        CHECK(SortedByName(FirewallListsFixture::Domain()) == (c.domain ? std::vector<RegValue>{} : written));
+
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, ParentOf(kStandardList));
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, ParentOf(kDomainList));
+    }
 }
