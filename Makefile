@@ -33,7 +33,8 @@ bench: build
 	@cmake --build $(BUILD) --target exclusion_bench
 	@bash bench/run-bench.sh $(BUILD) $(BENCH_ARGS)
 
-# docs/dialog.png: the dialog as it appears, on a private Xvfb display.
+# docs/dialog.png and docs/summary.png: the dialog and its summary box as
+# they appear, on a private Xvfb display.
 screenshot: build
 	@bash docs/screenshot.sh $(BUILD)
 
