@@ -56,6 +56,13 @@ TEST_CASE_FIXTURE(AdminFolder, "The batch file ends with FwExclude.exe's exit co
         {"component with its folder in the registry", "MNX", true, EXIT_OK, {main}},
         {"component without it", "MNX", false, EXIT_NO_MNX_FOLDER, {}},
         {"a quoted folder with a blank", "MNX \"" + m_tree.Path("My Apps") + "\"", false, EXIT_OK, {other}},
+        // The run-time library reads \" as a quote inside the text: the
+        // folder arrives as My Apps" and cannot be walked. Doubled, the
+        // backslash stays one.
+        {"a quoted folder ending in one backslash", "MNX \"" + m_tree.Path("My Apps") + "\\\"", false,
+         EXIT_SCAN_FAILED, {}},
+        {"a quoted folder ending in two backslashes", "MNX \"" + m_tree.Path("My Apps") + "\\\\\"", false,
+         EXIT_OK, {other}},
         {"a folder that does not exist", "MNX \"" + m_tree.Path("No Such") + "\"", false, EXIT_SCAN_FAILED, {}},
         {"an unknown component", "XYZ", true, EXIT_NO_SUCH_COMPONENT, {}},
     };
