@@ -35,7 +35,8 @@ marker() {
   local pid id at known
   for _ in $(seq 20); do
     known=$(mapped_ids | wc -l)
-    stdbuf -oL xev -name fwx-marker >"$work/marker" 2>/dev/null &
+    : >"$work/marker"
+    stdbuf -oL xev -name fwx-marker >>"$work/marker" 2>/dev/null &
     pid=$!
     at=
     for _ in $(seq 40); do
