@@ -17,8 +17,3 @@ inline std::string BatchExample()
 {
     return WindowsPathOf(BATCH_EXAMPLE);
 }
-
-inline std::string SamplePackage()
-{
-    return WindowsPathOf(SAMPLE_PACKAGE);
-}
