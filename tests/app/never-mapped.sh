@@ -1,65 +1,26 @@
 #!/usr/bin/env bash
 # Watches the X server for windows being mapped while FwExclude.exe runs:
-# started with one or two parameters it must map none, in any outcome, not even for one
-# frame; started without parameters it maps its dialog (which shows that
-# the watch sees a window when there is one).
-# (xev writes line by line through stdbuf, so that the log is current.)
+# started with one or two parameters it must map none, in any outcome,
+# not even for one frame; started without parameters it maps its dialog
+# (which shows that the watch sees a window when there is one).
+# The watch itself is tests/support/x-map-watch.sh.
 # Usage: never-mapped.sh WINE_RUN_DISPLAY FWEXCLUDE_EXE
 set -euo pipefail
 run=${1:?wine-run-display path}; exe=${2:?FwExclude.exe path}
+watch="$(cd "$(dirname "$0")/../support" && pwd)/x-map-watch.sh"
 display_file=$(dirname "$run")/xvfb-display
 [ -s "$display_file" ] || { echo "no test display (xvfb_start)" >&2; exit 1; }
 export DISPLAY=$(cat "$display_file")
 
-work=$(mktemp -d)
-watcher=
-cleanup() {
-  [ -n "$watcher" ] && kill "$watcher" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+state=$(mktemp -d)/watch
+trap '"$watch" stop "$state"; rmdir "$(dirname "$state")" 2>/dev/null || true' EXIT
+"$watch" start "$state"
 
-# Every top-level window mapped on the display, in order, one id a line.
-mapped_ids() {
-  awk '/^MapNotify event/ {map = 1; next}
-       map && /window 0x/ {for (i = 1; i <= NF; i++) if ($i == "window") {w = $(i + 1); sub(",", "", w); print w}; map = 0}' \
-    "$work/events"
-}
-
-# Maps a window of our own and waits until the watcher has reported it:
-# everything mapped before it has been reported too. Prints the position
-# of its map in the list of maps (X may hand out a marker's id again, so
-# only a map after the ones already listed counts). A marker mapped before
-# the watcher has started listening goes unseen, so it is tried again.
+# Position of a fresh marker's map among all maps.
 marker() {
-  local pid id at known
-  for _ in $(seq 20); do
-    known=$(mapped_ids | wc -l)
-    : >"$work/marker"
-    stdbuf -oL xev -name fwx-marker >>"$work/marker" 2>/dev/null &
-    pid=$!
-    at=
-    for _ in $(seq 40); do
-      id=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/marker")
-      [ -n "$id" ] && at=$(mapped_ids | awk -v id="$id" -v from="$known" 'NR > from && $0 == id {print NR; exit}')
-      [ -n "$at" ] && break
-      sleep 0.05
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    if [ -n "$at" ]; then echo "$at"; return; fi
-  done
-  echo "the watch does not see windows" >&2
-  exit 1
+  "$watch" mark "$state"
+  cat "$state/mark"
 }
-
-# Windows mapped between two markers.
-maps_between() {
-  echo $(($2 - $1 - 1))
-}
-
-stdbuf -oL xev -root -event substructure >"$work/events" 2>/dev/null &
-watcher=$!
 
 failed=0
 # One run with the given parameters: it must end with the expected exit
@@ -71,7 +32,7 @@ unattended() {
   before=$(marker)
   timeout 60 "$run" "$exe" "$@" </dev/null >/dev/null 2>&1 || status=$?
   after=$(marker)
-  maps=$(maps_between "$before" "$after")
+  maps=$((after - before - 1))
   echo "parameters [$*] ($# of them): exit status $status (expected $expected), windows mapped: $maps"
   [ "$status" -eq "$expected" ] && [ "$maps" -eq 0 ] || failed=1
 }
@@ -81,14 +42,17 @@ unattended 6 MNX 'C:\TAVIRON'
 unattended 3 WBQ ''
 unattended 12 ''
 
-# The control: without parameters the dialog is mapped.
+# The control: without parameters the dialog is mapped (a marker placed
+# while it runs lies more than one map after the one before it).
 before=$(marker)
 "$run" "$exe" </dev/null >/dev/null 2>&1 &
 program=$!
 seen=0
-for _ in $(seq 300); do
-  [ "$(mapped_ids | wc -l)" -gt "$before" ] && { seen=1; break; }
-  sleep 0.05
+for _ in $(seq 60); do
+  sleep 0.25
+  now=$(marker)
+  [ $((now - before - 1)) -gt 0 ] && { seen=1; break; }
+  before=$now
 done
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
